@@ -2,12 +2,20 @@
 
 #include <commctrl.h>
 
+#include <exception>
+
 namespace zevadar::window {
 namespace {
 
 constexpr char kClassName[] = "ZevadarWnd";
 constexpr char kObjectProperty[] = "ZevadarWnd.Object";
 constexpr UINT_PTR kSubclassId = 1;
+
+Wnd::ErrorReporter errorReporter = nullptr;
+
+void Report(const char* message) {
+    if (errorReporter) errorReporter(message);
+}
 
 void RegisterOwnClass(WNDPROC proc) {
     static const ATOM atom = [proc] {
@@ -44,8 +52,7 @@ HWND Wnd::Create(const WndCreateArgs& args) {
     // The object is attached before the first message of its own class (WM_NCCREATE carries it).
     HWND hwnd = CreateWindowExA(args.exStyle, ownClass ? kClassName : args.className, args.text,
                                 args.style, b.left, b.top, b.right - b.left, b.bottom - b.top,
-                                args.parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
+                                args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
                                 GetModuleHandleA(nullptr), ownClass ? this : nullptr);
     if (hwnd && !ownClass) {
         Attach(hwnd);
@@ -68,15 +75,25 @@ LRESULT Wnd::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
                        : DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
+void Wnd::SetErrorReporter(ErrorReporter reporter) {
+    errorReporter = reporter;
+}
+
 LRESULT Wnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    try {
+        result = HandleMessage(message, wParam, lParam);
+    } catch (const std::exception& failure) {
+        Report(failure.what());
+    } catch (...) {
+        Report("Unknown failure");
+    }
     if (message == WM_NCDESTROY) {
-        const LRESULT result = HandleMessage(message, wParam, lParam);
         if (subclassed_) RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
         RemovePropA(hwnd_, kObjectProperty);
         hwnd_ = nullptr;
-        return result;
     }
-    return HandleMessage(message, wParam, lParam);
+    return result;
 }
 
 bool Wnd::ReflectCommand(WPARAM wParam, LPARAM lParam) {

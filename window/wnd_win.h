@@ -18,7 +18,7 @@ struct WndCreateArgs {
 };
 
 class Wnd {
-public:
+  public:
     Wnd() = default;
     Wnd(const Wnd&) = delete;
     Wnd& operator=(const Wnd&) = delete;
@@ -29,7 +29,12 @@ public:
     // The object behind a window created by Create, or null.
     static Wnd* FromHandle(HWND hwnd);
 
-protected:
+    // Shows a failure that ended a message handler. Failures never cross into the system's
+    // frames: every handler runs inside a catch that reports here, and the program goes on.
+    using ErrorReporter = void (*)(const char* message);
+    static void SetErrorReporter(ErrorReporter reporter);
+
+  protected:
     HWND Create(const WndCreateArgs& args);
 
     // Every message of the window; the default hands it to the class's own handling.
@@ -42,7 +47,7 @@ protected:
     // Forwards WM_COMMAND from a child to the child's own object; call from the parent's handler.
     static bool ReflectCommand(WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     static LRESULT CALLBACK ClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR data);
@@ -52,6 +57,20 @@ private:
     HWND hwnd_ = nullptr;
     bool subclassed_ = false;
 };
+
+// Runs paint(dc) for WM_PAINT (between BeginPaint and EndPaint) or WM_PRINTCLIENT (on its DC).
+template <typename Paint>
+LRESULT PaintMessage(HWND hwnd, UINT message, WPARAM wParam, Paint&& paint) {
+    if (message == WM_PRINTCLIENT) {
+        paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    }
+    PAINTSTRUCT ps{};
+    HDC dc = BeginPaint(hwnd, &ps);
+    paint(dc);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
 
 // Paints what the parent shows under a child, so a child can draw as if it were transparent.
 void PaintParentBackground(HWND child, HDC dc);

@@ -1,0 +1,13 @@
+#include "window/button_win.h"
+
+namespace zevadar::window {
+
+void Button::Create(HWND parent, const ControlSpec& spec) {
+    CreateFromSpec(parent, spec, "BUTTON", BS_PUSHBUTTON);
+}
+
+void Button::OnCommand(WORD notification) {
+    if (notification == BN_CLICKED && onClick) onClick();
+}
+
+}  // namespace zevadar::window

@@ -1,0 +1,31 @@
+#include "window/control_win.h"
+
+namespace zevadar::window {
+
+UniqueFont CreateFontFromSpec(const FontSpec& spec) {
+    return UniqueFont(CreateFontA(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                                  FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, spec.face));
+}
+
+COLORREF ToColorRef(std::uint32_t rgb) {
+    if (rgb == kWindowTextColour) return GetSysColor(COLOR_WINDOWTEXT);
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+void Control::CreateFromSpec(HWND parent, const ControlSpec& spec, const char* className,
+                             DWORD style) {
+    font_ = CreateFontFromSpec(spec.font);
+    WndCreateArgs args;
+    args.parent = parent;
+    args.className = className;
+    args.text = spec.text;
+    args.style =
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style | (spec.tabOrder >= 0 ? WS_TABSTOP : 0);
+    args.bounds = {spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
+    args.id = spec.id;
+    Wnd::Create(args);
+    SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+}
+
+}  // namespace zevadar::window

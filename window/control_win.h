@@ -1,0 +1,29 @@
+// A child control of the main window, created from its row of the layout table.
+#pragma once
+
+#include <windows.h>
+
+#include "window/handles_win.h"
+#include "window/main_layout.h"
+#include "window/wnd_win.h"
+
+namespace zevadar::window {
+
+class Control : public Wnd {
+  public:
+    virtual void Create(HWND parent, const ControlSpec& spec) = 0;
+
+  protected:
+    // Creates the window at the spec's place with the spec's text and font.
+    void CreateFromSpec(HWND parent, const ControlSpec& spec, const char* className, DWORD style);
+
+    HFONT font() const { return font_.get(); }
+
+  private:
+    UniqueFont font_;
+};
+
+UniqueFont CreateFontFromSpec(const FontSpec& spec);
+COLORREF ToColorRef(std::uint32_t rgb);
+
+}  // namespace zevadar::window

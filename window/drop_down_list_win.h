@@ -1,0 +1,30 @@
+// A drop-down list (a combo box the user can only pick from). Setting the selection from code
+// raises no change; every change the user makes does.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "window/control_win.h"
+
+namespace zevadar::window {
+
+class DropDownList : public Control {
+  public:
+    std::function<void()> onChange;
+
+    void Create(HWND parent, const ControlSpec& spec) override;
+
+    // Replaces all entries; throws std::runtime_error when the list refuses one.
+    void SetItems(const std::vector<std::string>& items);
+    int Count() const;
+    void SetItemIndex(int index);
+    // The selected entry's text, or empty when nothing is selected.
+    std::string Text() const;
+
+  private:
+    void OnCommand(WORD notification) override;
+};
+
+}  // namespace zevadar::window
