@@ -170,6 +170,15 @@ LRESULT TfrmZevadar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (!ReflectCommand(wParam, lParam)) result = DefaultHandling(message, wParam, lParam);
             break;
+        case WM_ACTIVATE:
+            // Focus returns to where it was; on first activation to the first tab stop.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
+            } else {
+                SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : cmbRun.hwnd());
+            }
+            break;
         case WM_ERASEBKGND:
             result = 1;
             break;

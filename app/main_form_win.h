@@ -75,6 +75,7 @@ class TfrmZevadar final : public window::Wnd {
     launch::ShellRunFileDialog ShellRunFileDialog;
     window::TopmostKeeper TopmostKeeper;
     window::Tooltips tooltips_;
+    HWND lastFocus_ = nullptr;
 };
 
 // The catalogue's full path, set by FormCreate and fixed from then on.

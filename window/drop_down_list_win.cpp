@@ -31,6 +31,13 @@ void DropDownList::SetItems(const std::vector<std::string>& items) {
     }
     SendMessageA(hwnd(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd(), nullptr, TRUE);
+    items_ = items;
+}
+
+std::optional<std::size_t> DropDownList::SelectedIndex() const {
+    const LRESULT index = SendMessageA(hwnd(), CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) return std::nullopt;
+    return static_cast<std::size_t>(index);
 }
 
 int DropDownList::Count() const {
@@ -52,6 +59,20 @@ std::string DropDownList::Text() const {
                                         reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
     return text;
+}
+
+LRESULT DropDownList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_CHAR) return DefaultHandling(message, wParam, lParam);
+    const TypeAheadAction action =
+        typeAhead_.OnChar(static_cast<char>(wParam), static_cast<std::uint32_t>(GetMessageTime()),
+                          items_, SelectedIndex());
+    // Without a match the combo box's own first-letter search takes the key.
+    if (action.passOn) return DefaultHandling(message, wParam, lParam);
+    if (action.select) {
+        SendMessageA(hwnd(), CB_SETCURSEL, *action.select, 0);
+        if (onChange) onChange();
+    }
+    return 0;
 }
 
 void DropDownList::OnCommand(WORD notification) {

@@ -1,5 +1,5 @@
 // A drop-down list (a combo box the user can only pick from). Setting the selection from code
-// raises no change; every change the user makes does.
+// raises no change; every change the user makes does, typing the start of an entry included.
 #pragma once
 
 #include <functional>
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "window/control_win.h"
+#include "window/type_ahead.h"
 
 namespace zevadar::window {
 
@@ -24,7 +25,12 @@ class DropDownList : public Control {
     std::string Text() const;
 
   private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(WORD notification) override;
+    std::optional<std::size_t> SelectedIndex() const;
+
+    std::vector<std::string> items_;
+    TypeAhead typeAhead_;
 };
 
 }  // namespace zevadar::window
