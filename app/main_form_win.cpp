@@ -7,6 +7,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/profile_win.h"
 #include "launch/actions.h"
+#include "resources/resource_ids.h"
 #include "window/main_layout.h"
 
 namespace zevadar::app {
@@ -15,6 +16,7 @@ std::string IniFileName;
 
 namespace {
 
+constexpr int kGoIconSize = 24;
 constexpr DWORD kFormStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
@@ -64,6 +66,19 @@ void TfrmZevadar::Show(int showCommand) {
                        : maximised ? SW_SHOWMAXIMIZED
                                    : SW_SHOWNORMAL);
     UpdateWindow(hwnd());
+}
+
+void TfrmZevadar::LoadPictures() {
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    background_ = window::LoadPicture(module, IDR_BACKGROUND);
+    imgBkgnd.painter = [this](HDC dc, const RECT&) { window::DrawPicture(dc, background_, 0, 0); };
+    imgIconLarge.SetPicture(window::LoadPicture(module, IDR_ICON_LARGE));
+    goIcon_ = window::LoadIconSized(module, IDI_GO, kGoIconSize);
+    for (window::PictureBox* go : {&imgGoMsc, &imgGoCpl, &imgGoRun}) {
+        go->painter = [this](HDC dc, const RECT&) {
+            DrawIconEx(dc, 0, 0, goIcon_.get(), kGoIconSize, kGoIconSize, 0, nullptr, DI_NORMAL);
+        };
+    }
 }
 
 void TfrmZevadar::CreateControls() {
@@ -163,6 +178,7 @@ LRESULT TfrmZevadar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     switch (message) {
         case WM_CREATE:
+            LoadPictures();
             CreateControls();
             TopmostKeeper.Attach(hwnd());
             FormCreate();
@@ -186,10 +202,7 @@ LRESULT TfrmZevadar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PRINTCLIENT:
             // Transparent controls ask for this: what lies under them is the background.
             result = window::PaintMessage(hwnd(), message, wParam, [this](HDC dc) {
-                if (imgBkgnd.painter) {
-                    RECT client{0, 0, window::kClientWidth, window::kClientHeight};
-                    imgBkgnd.painter(dc, client);
-                }
+                window::DrawPicture(dc, background_, 0, 0);
             });
             break;
         case WM_CLOSE:

@@ -11,6 +11,8 @@
 #include "window/label_win.h"
 #include "window/office_check_box_win.h"
 #include "window/picture_box_win.h"
+#include "window/picture_win.h"
+#include "window/reflection_image_win.h"
 #include "window/tooltips_win.h"
 #include "window/topmost_keeper_win.h"
 
@@ -44,13 +46,14 @@ class TfrmZevadar final : public window::Wnd {
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void LoadPictures();
     void CreateControls();
     void ArrangeZOrder();
     void UpdateNote(window_stand_in::MarkupLabel& label, const char* section,
                     const window::DropDownList& list);
 
     window::PictureBox imgBkgnd;
-    window::PictureBox imgIconLarge;
+    window::ReflectionImage imgIconLarge;
     window_stand_in::MarkupLabel lbCopyright;
     window_stand_in::ReflectionLabel lbTitle;
     window_stand_in::MarkupLabel lbNoteMsc;
@@ -75,6 +78,8 @@ class TfrmZevadar final : public window::Wnd {
     launch::ShellRunFileDialog ShellRunFileDialog;
     window::TopmostKeeper TopmostKeeper;
     window::Tooltips tooltips_;
+    window::Picture background_;
+    window::UniqueIcon goIcon_;
     HWND lastFocus_ = nullptr;
 };
 

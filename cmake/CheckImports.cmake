@@ -1,4 +1,5 @@
 # Fails unless every DLL that EXE imports is one that Windows itself provides.
+cmake_minimum_required(VERSION 3.25)
 set(system_dlls
   kernel32.dll user32.dll gdi32.dll shell32.dll comctl32.dll ole32.dll oleaut32.dll
   gdiplus.dll msimg32.dll advapi32.dll uxtheme.dll shlwapi.dll msvcrt.dll

@@ -11,6 +11,9 @@ endfunction()
 if(WIN32)
   # The executables must run from a bare folder: no MinGW runtime DLLs beside them.
   add_link_options(-static -static-libgcc -static-libstdc++)
+  # A small executable: unused code is dropped and symbols are stripped.
+  add_compile_options(-ffunction-sections -fdata-sections)
+  add_link_options(-Wl,--gc-sections -s)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 endif()
 
