@@ -28,4 +28,16 @@ void Control::CreateFromSpec(HWND parent, const ControlSpec& spec, const char* c
     SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
+LRESULT DrawnControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // Paint covers every pixel
+        case WM_PAINT:
+        case WM_PRINTCLIENT:
+            return PaintMessage(hwnd(), message, wParam, [this](HDC dc) { Paint(dc); });
+        default:
+            return DefaultHandling(message, wParam, lParam);
+    }
+}
+
 }  // namespace zevadar::window

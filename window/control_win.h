@@ -23,6 +23,14 @@ class Control : public Wnd {
     UniqueFont font_;
 };
 
+// A control of the program's own class that draws all of itself, without flicker.
+class DrawnControl : public Control {
+protected:
+    virtual void Paint(HDC dc) = 0;
+    // Paints; hands every other message to the default handling.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
 UniqueFont CreateFontFromSpec(const FontSpec& spec);
 COLORREF ToColorRef(std::uint32_t rgb);
 

@@ -8,7 +8,15 @@ namespace {
 constexpr int kVisibleRows = 15;
 constexpr int kItemHeight = 13;
 
+// Type-ahead ignores case by the rules of the ANSI code page, not only for A to Z.
+char AnsiLower(char c) {
+    CharLowerBuffA(&c, 1);
+    return c;
+}
+
 }  // namespace
+
+DropDownList::DropDownList() : typeAhead_(AnsiLower) {}
 
 void DropDownList::Create(HWND parent, const ControlSpec& spec) {
     // A combo box's window height is its dropped height; the closed box sizes itself.
@@ -62,6 +70,10 @@ std::string DropDownList::Text() const {
 }
 
 LRESULT DropDownList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Some combo boxes keep every system key for themselves; Alt+F4 must still close the window,
+    // and the default handling of a child passes it to the top-level window.
+    if (message == WM_SYSKEYDOWN && wParam == VK_F4)
+        return DefWindowProcA(hwnd(), message, wParam, lParam);
     if (message != WM_CHAR) return DefaultHandling(message, wParam, lParam);
     const TypeAheadAction action =
         typeAhead_.OnChar(static_cast<char>(wParam), static_cast<std::uint32_t>(GetMessageTime()),

@@ -15,6 +15,7 @@ class DropDownList : public Control {
   public:
     std::function<void()> onChange;
 
+    DropDownList();
     void Create(HWND parent, const ControlSpec& spec) override;
 
     // Replaces all entries; throws std::runtime_error when the list refuses one.

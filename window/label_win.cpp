@@ -56,15 +56,10 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             InvalidateRect(hwnd(), nullptr, TRUE);
             return result;
         }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            return PaintMessage(hwnd(), message, wParam, [this](HDC dc) { Paint(dc); });
         case WM_NCHITTEST:
             return HTTRANSPARENT;
         default:
-            return DefaultHandling(message, wParam, lParam);
+            return DrawnControl::HandleMessage(message, wParam, lParam);
     }
 }
 

@@ -7,7 +7,7 @@
 
 namespace zevadar::window {
 
-class Label : public Control {
+class Label : public DrawnControl {
   public:
     void Create(HWND parent, const ControlSpec& spec) override;
     void SetCaption(std::string_view caption);
@@ -15,7 +15,7 @@ class Label : public Control {
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void FitWidthToText();
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 
     COLORREF colour_ = 0;
 };

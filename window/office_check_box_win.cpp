@@ -70,11 +70,6 @@ void OfficeCheckBox::Toggle() {
 
 LRESULT OfficeCheckBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            return PaintMessage(hwnd(), message, wParam, [this](HDC dc) { Paint(dc); });
         case BM_GETCHECK:
             return checked_ ? BST_CHECKED : BST_UNCHECKED;
         case WM_SETFOCUS:
@@ -141,7 +136,7 @@ LRESULT OfficeCheckBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             }
             return 0;
         default:
-            return DefaultHandling(message, wParam, lParam);
+            return DrawnControl::HandleMessage(message, wParam, lParam);
     }
 }
 

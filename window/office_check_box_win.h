@@ -8,7 +8,7 @@
 
 namespace zevadar::window {
 
-class OfficeCheckBox : public Control {
+class OfficeCheckBox : public DrawnControl {
   public:
     std::function<void()> onClick;
 
@@ -17,7 +17,7 @@ class OfficeCheckBox : public Control {
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
     void Press(bool pressed);
     void Toggle();
 

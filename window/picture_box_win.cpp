@@ -18,11 +18,6 @@ void PictureBox::Paint(HDC dc) {
 
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            return PaintMessage(hwnd(), message, wParam, [this](HDC dc) { Paint(dc); });
         case WM_SETCURSOR:
             SetCursor(LoadCursorA(nullptr, cursor));
             return TRUE;
@@ -46,7 +41,7 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             pressed_ = false;
             return 0;
         default:
-            return DefaultHandling(message, wParam, lParam);
+            return DrawnControl::HandleMessage(message, wParam, lParam);
     }
 }
 

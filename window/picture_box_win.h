@@ -7,7 +7,7 @@
 
 namespace zevadar::window {
 
-class PictureBox : public Control {
+class PictureBox : public DrawnControl {
   public:
     // Draws the picture into the control's client area; what lies beneath is already there.
     std::function<void(HDC dc, const RECT& client)> painter;
@@ -18,7 +18,7 @@ class PictureBox : public Control {
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 
     bool opaque_ = false;
     bool pressed_ = false;
