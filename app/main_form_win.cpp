@@ -130,9 +130,9 @@ void TfrmZevadar::FormCreate() {
     lbMsc.SetCaption("Microsoft Management Consoles (" + std::to_string(cmbMsc.Count()) + "):");
 }
 
-void TfrmZevadar::UpdateNote(window_stand_in::MarkupLabel& label, const char* section,
+void TfrmZevadar::UpdateNote(window::MarkupLabel& label, const char* section,
                              const window::DropDownList& list) {
-    label.SetCaption(catalogue::NoteMarkup(catalogue::ReadNote(section, list.Text(), IniFileName)));
+    label.SetMarkup(catalogue::NoteMarkup(catalogue::ReadNote(section, list.Text(), IniFileName)));
 }
 
 void TfrmZevadar::cmbMscChange() {

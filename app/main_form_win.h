@@ -9,19 +9,16 @@
 #include "window/button_win.h"
 #include "window/drop_down_list_win.h"
 #include "window/label_win.h"
+#include "window/markup_label_win.h"
 #include "window/office_check_box_win.h"
 #include "window/picture_box_win.h"
 #include "window/picture_win.h"
 #include "window/reflection_image_win.h"
+#include "window/reflection_label_win.h"
 #include "window/tooltips_win.h"
 #include "window/topmost_keeper_win.h"
 
 namespace zevadar::app {
-
-namespace window_stand_in {
-using MarkupLabel = window::Label;
-using ReflectionLabel = window::Label;
-}  // namespace window_stand_in
 
 class TfrmZevadar final : public window::Wnd {
   public:
@@ -49,21 +46,21 @@ class TfrmZevadar final : public window::Wnd {
     void LoadPictures();
     void CreateControls();
     void ArrangeZOrder();
-    void UpdateNote(window_stand_in::MarkupLabel& label, const char* section,
+    void UpdateNote(window::MarkupLabel& label, const char* section,
                     const window::DropDownList& list);
 
     window::PictureBox imgBkgnd;
     window::ReflectionImage imgIconLarge;
-    window_stand_in::MarkupLabel lbCopyright;
-    window_stand_in::ReflectionLabel lbTitle;
-    window_stand_in::MarkupLabel lbNoteMsc;
+    window::MarkupLabel lbCopyright;
+    window::ReflectionLabel lbTitle;
+    window::MarkupLabel lbNoteMsc;
     window::PictureBox imgGoMsc;
     window::Label lbMsc;
     window::Label lbCpl;
-    window_stand_in::MarkupLabel lbNoteCpl;
+    window::MarkupLabel lbNoteCpl;
     window::PictureBox imgGoCpl;
     window::Label lbRun;
-    window_stand_in::MarkupLabel lbNoteRun;
+    window::MarkupLabel lbNoteRun;
     window::PictureBox imgGoRun;
     window::Button btnExit;
     window::DropDownList cmbMsc;
