@@ -25,8 +25,8 @@ done
 zevadar_start_display || exit 1
 zevadar_prepare_wine
 
-step "tests native" ctest --preset native
-step "tests win64" ctest --preset win64
+step "tests native" ctest --preset native -j2
+step "tests win64" ctest --preset win64 -j2
 step "tests win32" ctest --preset win32
 step "fuzz markup" scripts/fuzz.sh 60
 

@@ -21,7 +21,7 @@
 namespace zevadar::app {
 
 class TfrmZevadar final : public window::Wnd {
-  public:
+public:
     TfrmZevadar();
 
     // Creates the hidden window with all its controls and runs FormCreate.
@@ -41,7 +41,7 @@ class TfrmZevadar final : public window::Wnd {
     void btnRunDlgClick();
     void cbStayOnTopClick();
 
-  private:
+private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void LoadPictures();
     void CreateControls();

@@ -46,8 +46,11 @@ zevadar_prepare_wine() {
         echo "Creating the Wine prefix (once)..."
         mkdir -p "$ZEVADAR_WINEPREFIX"
         "$ZEVADAR_ROOT/scripts/wine" wineboot -i >/dev/null 2>&1 || true
+        WINEPREFIX=$ZEVADAR_WINEPREFIX /usr/lib/wine/wineserver -w 2>/dev/null || true
     fi
-    WINEPREFIX=$ZEVADAR_WINEPREFIX /usr/lib/wine/wineserver -w 2>/dev/null || true
+    # A server that stays up between programs starts each one in a fraction of a second; one
+    # that exits after every program makes the next start all of Wine's services again.
+    WINEPREFIX=$ZEVADAR_WINEPREFIX /usr/lib/wine/wineserver -p 2>/dev/null || true
 }
 
 # Ends everything started above: the prefix's programs, its wineserver and Xvfb.

@@ -8,12 +8,12 @@
 namespace zevadar::window {
 
 class Button : public Control {
-  public:
+public:
     std::function<void()> onClick;
 
     void Create(HWND parent, const ControlSpec& spec) override;
 
-  private:
+private:
     void OnCommand(WORD notification) override;
 };
 

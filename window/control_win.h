@@ -10,16 +10,16 @@
 namespace zevadar::window {
 
 class Control : public Wnd {
-  public:
+public:
     virtual void Create(HWND parent, const ControlSpec& spec) = 0;
 
-  protected:
+protected:
     // Creates the window at the spec's place with the spec's text and font.
     void CreateFromSpec(HWND parent, const ControlSpec& spec, const char* className, DWORD style);
 
     HFONT font() const { return font_.get(); }
 
-  private:
+private:
     UniqueFont font_;
 };
 

@@ -12,7 +12,7 @@
 namespace zevadar::window {
 
 class DropDownList : public Control {
-  public:
+public:
     std::function<void()> onChange;
 
     DropDownList();
@@ -25,7 +25,7 @@ class DropDownList : public Control {
     // The selected entry's text, or empty when nothing is selected.
     std::string Text() const;
 
-  private:
+private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(WORD notification) override;
     std::optional<std::size_t> SelectedIndex() const;

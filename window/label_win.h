@@ -8,11 +8,11 @@
 namespace zevadar::window {
 
 class Label : public DrawnControl {
-  public:
+public:
     void Create(HWND parent, const ControlSpec& spec) override;
     void SetCaption(std::string_view caption);
 
-  private:
+private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void FitWidthToText();
     void Paint(HDC dc) override;

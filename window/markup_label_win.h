@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "window/control_win.h"
 #include "window/markup/display_list.h"
 #include "window/markup/gdi_measurer_win.h"
 #include "window/markup/layout.h"
-#include "window/control_win.h"
 
 namespace zevadar::window {
 

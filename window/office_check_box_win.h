@@ -9,13 +9,13 @@
 namespace zevadar::window {
 
 class OfficeCheckBox : public DrawnControl {
-  public:
+public:
     std::function<void()> onClick;
 
     void Create(HWND parent, const ControlSpec& spec) override;
     bool Checked() const { return checked_; }
 
-  private:
+private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint(HDC dc) override;
     void Press(bool pressed);

@@ -8,7 +8,7 @@
 namespace zevadar::window {
 
 class PictureBox : public DrawnControl {
-  public:
+public:
     // Draws the picture into the control's client area; what lies beneath is already there.
     std::function<void(HDC dc, const RECT& client)> painter;
     std::function<void()> onClick;
@@ -16,7 +16,7 @@ class PictureBox : public DrawnControl {
 
     void Create(HWND parent, const ControlSpec& spec) override;
 
-  private:
+private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint(HDC dc) override;
 

@@ -9,7 +9,7 @@ namespace zevadar::window {
 
 class ReflectionImage : public PictureBox {
 public:
-    static constexpr int kReflection = 120;   // taken off every row's opacity (of 255)
+    static constexpr int kReflection = 120;    // taken off every row's opacity (of 255)
     static constexpr int kReflectionAxis = 1;  // the gap between the picture and its copy
 
     ReflectionImage();

@@ -7,7 +7,7 @@
 namespace zevadar::window {
 
 class Tooltips {
-  public:
+public:
     Tooltips() = default;
     Tooltips(const Tooltips&) = delete;
     Tooltips& operator=(const Tooltips&) = delete;
@@ -16,7 +16,7 @@ class Tooltips {
     void Create(HWND owner);
     void Add(HWND control, const char* hint);
 
-  private:
+private:
     HWND tooltip_ = nullptr;
 };
 

@@ -7,7 +7,7 @@
 namespace zevadar::window {
 
 class TopmostKeeper {
-  public:
+public:
     bool TopMost() const { return topMost_; }
     // Takes effect at once when the window exists, else when it is created.
     void SetTopMost(bool topMost);
@@ -16,7 +16,7 @@ class TopmostKeeper {
     // Called by the window after its own handling of each message.
     void AfterMessage(UINT message, WPARAM wParam);
 
-  private:
+private:
     void Apply() const;
     void BringToTopBand() const;
 

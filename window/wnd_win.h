@@ -18,7 +18,7 @@ struct WndCreateArgs {
 };
 
 class Wnd {
-  public:
+public:
     Wnd() = default;
     Wnd(const Wnd&) = delete;
     Wnd& operator=(const Wnd&) = delete;
@@ -34,7 +34,7 @@ class Wnd {
     using ErrorReporter = void (*)(const char* message);
     static void SetErrorReporter(ErrorReporter reporter);
 
-  protected:
+protected:
     HWND Create(const WndCreateArgs& args);
 
     // Every message of the window; the default hands it to the class's own handling.
@@ -47,7 +47,7 @@ class Wnd {
     // Forwards WM_COMMAND from a child to the child's own object; call from the parent's handler.
     static bool ReflectCommand(WPARAM wParam, LPARAM lParam);
 
-  private:
+private:
     static LRESULT CALLBACK ClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR data);

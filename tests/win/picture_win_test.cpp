@@ -48,7 +48,7 @@ std::string_view ResourceBytes(LPCSTR type, LPCSTR name, WORD language) {
 constexpr WORD kEnglishUs = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 
 class PictureTest : public testing::Test {
-  protected:
+protected:
     // WIC is a COM server.
     void SetUp() override {
         ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));

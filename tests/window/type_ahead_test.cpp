@@ -29,7 +29,9 @@ struct TypingCase {
     std::vector<Key> keys;
 };
 
-void PrintTo(const TypingCase& typingCase, std::ostream* out) { *out << typingCase.name; }
+void PrintTo(const TypingCase& typingCase, std::ostream* out) {
+    *out << typingCase.name;
+}
 
 class TypeAheadTest : public ::testing::TestWithParam<TypingCase> {};
 
