@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <stdexcept>
+#include <utility>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/profile_win.h"
@@ -50,6 +51,14 @@ void TfrmZevadar::Create() {
     args.style = kFormStyle;
     args.bounds = {0, 0, frame.right - frame.left, frame.bottom - frame.top};
     Wnd::Create(args);
+    // The application icon serves the title bar, the task bar and the task switcher.
+    for (const auto& [kind, metric] :
+         {std::pair<WPARAM, int>{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
+        const int size = GetSystemMetrics(metric);
+        HANDLE icon =
+            LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, size, size, LR_SHARED);
+        SendMessageA(hwnd(), WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+    }
 }
 
 void TfrmZevadar::Show(int showCommand) {

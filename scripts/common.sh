@@ -51,6 +51,9 @@ zevadar_prepare_wine() {
     # A server that stays up between programs starts each one in a fraction of a second; one
     # that exits after every program makes the next start all of Wine's services again.
     WINEPREFIX=$ZEVADAR_WINEPREFIX /usr/lib/wine/wineserver -p 2>/dev/null || true
+    # Start the services and the desktop now, detached from any pipe: started by a test, they
+    # would inherit its output pipe and keep it open, and the test would never seem to end.
+    "$ZEVADAR_ROOT/scripts/wine" rundll32.exe </dev/null >/dev/null 2>&1 || true
 }
 
 # Ends everything started above: the prefix's programs, its wineserver and Xvfb.
