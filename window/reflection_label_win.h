@@ -1,8 +1,8 @@
 // A markup label with a mirrored, fading copy of its text block beneath the text.
 #pragma once
 
-#include "window/handles_win.h"
 #include "window/markup_label_win.h"
+#include "window/picture_win.h"
 
 namespace zevadar::window {
 
@@ -13,10 +13,10 @@ public:
 
 protected:
     void Render(HDC dc, int width, int height) override;
-    void OnChanged() override { reflection_.reset(); }
+    void OnChanged() override { reflection_ = {}; }
 
 private:
-    UniqueBitmap reflection_;
+    Picture reflection_;
 };
 
 }  // namespace zevadar::window

@@ -14,8 +14,8 @@
 #include "window/markup/gdi_measurer_win.h"
 #include "window/markup/layout.h"
 #include "window/markup/reflection.h"
-#include "window/markup/reflection_win.h"
 #include "window/markup_label_win.h"
+#include "window/picture_win.h"
 #include "window/reflection_label_win.h"
 
 namespace zevadar::window {
@@ -61,15 +61,14 @@ public:
         GetClientRect(hwnd, &client);
         width_ = client.right;
         height_ = client.bottom;
-        std::uint32_t* pixels = nullptr;
-        const UniqueBitmap bitmap = markup::CreateTopDownDib(width_, height_, pixels);
+        const Picture picture = CreatePicture(width_, height_);
         const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
         {
-            ScopedSelect select(dc.get(), bitmap.get());
+            ScopedSelect select(dc.get(), picture.bitmap.get());
             SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
             GdiFlush();
         }
-        pixels_.assign(pixels, pixels + Index(0, height_));
+        pixels_.assign(picture.pixels.begin(), picture.pixels.end());
     }
 
     int width() const { return width_; }
