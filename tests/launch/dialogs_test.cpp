@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -44,6 +45,10 @@ struct OwnerCase {
     WindowHandle owner;
     int formWindowRequests;
 };
+
+void PrintTo(const OwnerCase& ownerCase, std::ostream* out) {
+    *out << ownerCase.name;
+}
 
 class OwnerRuleTest : public DialogTest, public ::testing::WithParamInterface<OwnerCase> {};
 
