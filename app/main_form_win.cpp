@@ -97,9 +97,9 @@ void TfrmZevadar::CreateControls() {
         &cmbMsc,   &cmbCpl,       &cmbRun,      &btnRunDlg, &cbStayOnTop, &cbExeOnSelect};
     tooltips_.Create(hwnd());
     for (size_t i = 0; i < controls.size(); ++i) {
-        const window::ControlSpec& spec = window::kMainControls[i];
-        controls[i]->Create(hwnd(), spec);
-        if (spec.hint) tooltips_.Add(controls[i]->hwnd(), spec.hint);
+        const window::ControlSpec& row = window::kMainControls[i];
+        controls[i]->Create(hwnd(), row);
+        if (row.hint) tooltips_.Add(controls[i]->hwnd(), row.hint);
     }
     ArrangeZOrder();
 }

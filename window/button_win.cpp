@@ -2,8 +2,8 @@
 
 namespace zevadar::window {
 
-void Button::Create(HWND parent, const ControlSpec& spec) {
-    CreateFromSpec(parent, spec, "BUTTON", BS_PUSHBUTTON);
+void Button::Create(HWND parent, const ControlSpec& row) {
+    CreateFromSpec(parent, row, "BUTTON", BS_PUSHBUTTON);
 }
 
 void Button::OnCommand(WORD notification) {

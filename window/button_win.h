@@ -11,7 +11,7 @@ class Button : public Control {
 public:
     std::function<void()> onClick;
 
-    void Create(HWND parent, const ControlSpec& spec) override;
+    void Create(HWND parent, const ControlSpec& row) override;
 
 private:
     void OnCommand(WORD notification) override;

@@ -2,10 +2,11 @@
 
 namespace zevadar::window {
 
-UniqueFont CreateFontFromSpec(const FontSpec& spec) {
-    return UniqueFont(CreateFontA(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                                  FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, spec.face));
+UniqueFont CreateFontFromSpec(const FontSpec& fontSpec) {
+    return UniqueFont(CreateFontA(fontSpec.height, 0, 0, 0, fontSpec.bold ? FW_BOLD : FW_NORMAL,
+                                  FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                                  fontSpec.face));
 }
 
 COLORREF ToColorRef(std::uint32_t rgb) {
@@ -13,17 +14,17 @@ COLORREF ToColorRef(std::uint32_t rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-void Control::CreateFromSpec(HWND parent, const ControlSpec& spec, const char* className,
+void Control::CreateFromSpec(HWND parent, const ControlSpec& row, const char* className,
                              DWORD style) {
-    font_ = CreateFontFromSpec(spec.font);
+    font_ = CreateFontFromSpec(row.font);
     WndCreateArgs args;
     args.parent = parent;
     args.className = className;
-    args.text = spec.text;
+    args.text = row.text;
     args.style =
-        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style | (spec.tabOrder >= 0 ? WS_TABSTOP : 0);
-    args.bounds = {spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
-    args.id = spec.id;
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style | (row.tabOrder >= 0 ? WS_TABSTOP : 0);
+    args.bounds = {row.left, row.top, row.left + row.width, row.top + row.height};
+    args.id = row.id;
     Wnd::Create(args);
     SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }

@@ -11,11 +11,11 @@ namespace zevadar::window {
 
 class Control : public Wnd {
 public:
-    virtual void Create(HWND parent, const ControlSpec& spec) = 0;
+    virtual void Create(HWND parent, const ControlSpec& row) = 0;
 
 protected:
-    // Creates the window at the spec's place with the spec's text and font.
-    void CreateFromSpec(HWND parent, const ControlSpec& spec, const char* className, DWORD style);
+    // Creates the window at the row's place with the row's text and font.
+    void CreateFromSpec(HWND parent, const ControlSpec& row, const char* className, DWORD style);
 
     HFONT font() const { return font_.get(); }
 
@@ -31,7 +31,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
-UniqueFont CreateFontFromSpec(const FontSpec& spec);
+UniqueFont CreateFontFromSpec(const FontSpec& fontSpec);
 COLORREF ToColorRef(std::uint32_t rgb);
 
 }  // namespace zevadar::window

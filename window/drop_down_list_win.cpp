@@ -18,10 +18,10 @@ char AnsiLower(char c) {
 
 DropDownList::DropDownList() : typeAhead_(AnsiLower) {}
 
-void DropDownList::Create(HWND parent, const ControlSpec& spec) {
+void DropDownList::Create(HWND parent, const ControlSpec& row) {
     // A combo box's window height is its dropped height; the closed box sizes itself.
-    ControlSpec dropped = spec;
-    dropped.height = spec.height + kVisibleRows * kItemHeight + 2;
+    ControlSpec dropped = row;
+    dropped.height = row.height + kVisibleRows * kItemHeight + 2;
     CreateFromSpec(parent, dropped, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL);
     SendMessageA(hwnd(), CB_SETITEMHEIGHT, 0, kItemHeight);
 }

@@ -16,7 +16,7 @@ public:
     std::function<void()> onChange;
 
     DropDownList();
-    void Create(HWND parent, const ControlSpec& spec) override;
+    void Create(HWND parent, const ControlSpec& row) override;
 
     // Replaces all entries; throws std::runtime_error when the list refuses one.
     void SetItems(const std::vector<std::string>& items);

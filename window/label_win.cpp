@@ -14,9 +14,9 @@ std::string WindowText(HWND hwnd) {
 
 }  // namespace
 
-void Label::Create(HWND parent, const ControlSpec& spec) {
-    colour_ = ToColorRef(spec.font.colour);
-    CreateFromSpec(parent, spec, nullptr, 0);
+void Label::Create(HWND parent, const ControlSpec& row) {
+    colour_ = ToColorRef(row.font.colour);
+    CreateFromSpec(parent, row, nullptr, 0);
     FitWidthToText();
 }
 

@@ -9,7 +9,7 @@ namespace zevadar::window {
 
 class Label : public DrawnControl {
 public:
-    void Create(HWND parent, const ControlSpec& spec) override;
+    void Create(HWND parent, const ControlSpec& row) override;
     void SetCaption(std::string_view caption);
 
 private:

@@ -12,15 +12,15 @@ void OpenWithShell(const std::string& target) {
     ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void MarkupLabel::Create(HWND parent, const ControlSpec& spec) {
+void MarkupLabel::Create(HWND parent, const ControlSpec& row) {
     MarkupLabelCreateArgs args;
     args.parent = parent;
-    args.id = spec.id;
-    args.bounds = {spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
-    args.markup = spec.text;
-    args.font = {.face = spec.font.face, .height = spec.font.height, .bold = spec.font.bold};
-    args.color = markup::Color::Rgb(spec.font.colour);
-    args.opaque = spec.opaque;
+    args.id = row.id;
+    args.bounds = {row.left, row.top, row.left + row.width, row.top + row.height};
+    args.markup = row.text;
+    args.font = {.face = row.font.face, .height = row.font.height, .bold = row.font.bold};
+    args.color = markup::Color::Rgb(row.font.colour);
+    args.opaque = row.opaque;
     Create(args);
 }
 

@@ -38,7 +38,7 @@ struct MarkupLabelCreateArgs {
 class MarkupLabel : public DrawnControl {
 public:
     // Creates the label from its row of the main window's layout table.
-    void Create(HWND parent, const ControlSpec& spec) override;
+    void Create(HWND parent, const ControlSpec& row) override;
     // Creates the label as a visible child window; null on failure.
     HWND Create(const MarkupLabelCreateArgs& args);
 

@@ -29,9 +29,9 @@ void DrawGlyph(HDC dc, bool checked, bool hot, bool pressed) {
 
 }  // namespace
 
-void OfficeCheckBox::Create(HWND parent, const ControlSpec& spec) {
-    colour_ = ToColorRef(spec.font.colour);
-    CreateFromSpec(parent, spec, nullptr, 0);
+void OfficeCheckBox::Create(HWND parent, const ControlSpec& row) {
+    colour_ = ToColorRef(row.font.colour);
+    CreateFromSpec(parent, row, nullptr, 0);
 }
 
 void OfficeCheckBox::Paint(HDC dc) {

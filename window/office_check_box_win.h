@@ -12,7 +12,7 @@ class OfficeCheckBox : public DrawnControl {
 public:
     std::function<void()> onClick;
 
-    void Create(HWND parent, const ControlSpec& spec) override;
+    void Create(HWND parent, const ControlSpec& row) override;
     bool Checked() const { return checked_; }
 
 private:

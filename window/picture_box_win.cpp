@@ -4,9 +4,9 @@
 
 namespace zevadar::window {
 
-void PictureBox::Create(HWND parent, const ControlSpec& spec) {
-    opaque_ = spec.opaque;
-    CreateFromSpec(parent, spec, nullptr, 0);
+void PictureBox::Create(HWND parent, const ControlSpec& row) {
+    opaque_ = row.opaque;
+    CreateFromSpec(parent, row, nullptr, 0);
 }
 
 void PictureBox::Paint(HDC dc) {

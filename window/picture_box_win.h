@@ -14,7 +14,7 @@ public:
     std::function<void()> onClick;
     LPCSTR cursor = MAKEINTRESOURCEA(32512);  // IDC_ARROW
 
-    void Create(HWND parent, const ControlSpec& spec) override;
+    void Create(HWND parent, const ControlSpec& row) override;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

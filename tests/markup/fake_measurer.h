@@ -16,10 +16,10 @@ public:
     static constexpr int kBoldAdvance = 7;
     static constexpr int kIconSize = 16;
 
-    FontId Font(const FontSpec& spec) override {
-        const auto known = std::find(fonts_.begin(), fonts_.end(), spec);
+    FontId Font(const FontSpec& fontSpec) override {
+        const auto known = std::find(fonts_.begin(), fonts_.end(), fontSpec);
         if (known != fonts_.end()) return static_cast<FontId>(known - fonts_.begin());
-        fonts_.push_back(spec);
+        fonts_.push_back(fontSpec);
         return static_cast<FontId>(fonts_.size() - 1);
     }
     int TextWidth(FontId font, std::string_view text) override {

@@ -40,9 +40,8 @@ TEST(MainLayout, TabGoesDownTheListsThenToTheButtons) {
     const ControlId order[] = {kCmbRun, kCmbCpl, kCmbMsc, kBtnRunDlg, kBtnExit};
     for (int tab = 0; tab < static_cast<int>(std::size(order)); ++tab)
         EXPECT_EQ(Spec(order[tab]).tabOrder, tab);
-    EXPECT_EQ(std::ranges::count_if(kMainControls, [](const ControlSpec& spec) {
-                  return spec.tabOrder >= 0;
-              }),
+    EXPECT_EQ(std::ranges::count_if(kMainControls,
+                                    [](const ControlSpec& row) { return row.tabOrder >= 0; }),
               static_cast<long>(std::size(order)));
 }
 

@@ -8,24 +8,25 @@ namespace zevadar::markup {
 
 GdiMeasurer::GdiMeasurer() : dc_(CreateCompatibleDC(nullptr)) {}
 
-FontId GdiMeasurer::Font(const FontSpec& spec) {
-    const auto known = std::find_if(fonts_.begin(), fonts_.end(),
-                                    [&](const CachedFont& cached) { return cached.spec == spec; });
+FontId GdiMeasurer::Font(const FontSpec& fontSpec) {
+    const auto known = std::find_if(fonts_.begin(), fonts_.end(), [&](const CachedFont& cached) {
+        return cached.fontSpec == fontSpec;
+    });
     if (known != fonts_.end()) return static_cast<FontId>(known - fonts_.begin());
 
     // The bullet comes from the Symbol font, which only maps with its own character set.
-    const DWORD charset = spec.face == "Symbol" ? SYMBOL_CHARSET : DEFAULT_CHARSET;
-    window::UniqueFont font(CreateFontA(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL,
-                                        spec.italic, spec.underline, spec.strikeOut, charset,
-                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                        DEFAULT_PITCH | FF_DONTCARE, spec.face.c_str()));
+    const DWORD charset = fontSpec.face == "Symbol" ? SYMBOL_CHARSET : DEFAULT_CHARSET;
+    window::UniqueFont font(CreateFontA(
+        fontSpec.height, 0, 0, 0, fontSpec.bold ? FW_BOLD : FW_NORMAL, fontSpec.italic,
+        fontSpec.underline, fontSpec.strikeOut, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, fontSpec.face.c_str()));
     FontMetrics metrics;
     if (font) {
         window::ScopedSelect select(dc_.get(), font.get());
         TEXTMETRICA tm{};
         if (GetTextMetricsA(dc_.get(), &tm)) metrics = {tm.tmHeight, tm.tmAscent};
     }
-    fonts_.push_back({spec, std::move(font), metrics});
+    fonts_.push_back({fontSpec, std::move(font), metrics});
     return static_cast<FontId>(fonts_.size() - 1);
 }
 

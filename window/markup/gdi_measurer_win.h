@@ -14,7 +14,7 @@ class GdiMeasurer final : public Measurer {
 public:
     GdiMeasurer();
 
-    FontId Font(const FontSpec& spec) override;
+    FontId Font(const FontSpec& fontSpec) override;
     int TextWidth(FontId font, std::string_view text) override;
     FontMetrics Metrics(FontId font) override;
     Size ImageSize(std::string_view source) override;
@@ -24,7 +24,7 @@ public:
 
 private:
     struct CachedFont {
-        FontSpec spec;
+        FontSpec fontSpec;
         window::UniqueFont font;
         FontMetrics metrics;
     };

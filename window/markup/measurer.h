@@ -35,7 +35,7 @@ class Measurer {
 public:
     virtual ~Measurer() = default;
     // The same font description always gives the same id.
-    virtual FontId Font(const FontSpec& spec) = 0;
+    virtual FontId Font(const FontSpec& fontSpec) = 0;
     virtual int TextWidth(FontId font, std::string_view text) = 0;
     virtual FontMetrics Metrics(FontId font) = 0;
     // The natural size of a picture source ("FILE://...", "RES://...", "SSYS:...", "LSYS:...");
