@@ -13,8 +13,9 @@
 
 namespace zevadar::e2e {
 
-// How long a test waits for anything the program or a started program should do.
-inline constexpr DWORD kPatience = 20000;
+// How long a test waits for anything the program or a started program should do: generous,
+// since a first console or shell start on a busy machine can take many seconds.
+inline constexpr DWORD kPatience = 60000;
 
 // Polls CONDITION until it holds or TIMEOUT milliseconds have passed; returns the last result.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeout = kPatience);
