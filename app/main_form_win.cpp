@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 #include <utility>
 
 #include "catalogue/catalogue.h"

@@ -4,7 +4,7 @@
 ZEVADAR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ZEVADAR_PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
-    binutils-mingw-w64-i686 wine64 fonts-wine xvfb x11-utils imagemagick python3)
+    binutils-mingw-w64-i686 wine64 fonts-wine xvfb imagemagick)
 export ZEVADAR_WINEPREFIX=$ZEVADAR_ROOT/build/wineprefix
 
 zevadar_install() {
@@ -19,7 +19,7 @@ zevadar_install() {
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo=sudo
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq \
         "${missing[@]}" >/dev/null
 }
 
