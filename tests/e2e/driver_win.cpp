@@ -370,6 +370,11 @@ void Zevadar::PressKey(int listId, WORD key) const {
     PostMessageA(list, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
 }
 
+void Zevadar::TypeChars(int listId, std::string_view chars) const {
+    HWND list = Control(listId);
+    for (const char c : chars) PostMessageA(list, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
 HWND Zevadar::FindDialog(const char* caption) const {
     return FindTopLevel(process_.dwProcessId, caption, window_);
 }

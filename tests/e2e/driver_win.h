@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zevadar::e2e {
@@ -103,6 +104,8 @@ public:
 
     // A key press as the list receives it while it has the focus.
     void PressKey(int listId, WORD key) const;
+    // Characters typed into a list in quick succession, as one type-ahead prefix.
+    void TypeChars(int listId, std::string_view chars) const;
 
     // Another visible top-level window of the program with CAPTION (a dialog), or null.
     HWND FindDialog(const char* caption) const;

@@ -126,5 +126,20 @@ TEST_F(Selection, NoteFollowsEachChange) {
     EXPECT_EQ(zevadar.Text(kLbNoteRun), kPrefix + std::string(notes[2]));
 }
 
+TEST_F(Selection, TypingTheStartOfAnEntrySelectsItAndShowsItsNote) {
+    Zevadar zevadar(folder_,
+                    "[Run Commands]\ncalc=Calculator.\nnotepad=Editor.\nnetsh=Network shell.\n"
+                    "Nslookup=Name lookup.\n");
+    // Quick keys build one prefix: "n" finds notepad, "ne" then netsh.
+    zevadar.TypeChars(kCmbRun, "ne");
+    ASSERT_TRUE(WaitFor([&] { return zevadar.Selection(kCmbRun) == 2; }));
+    EXPECT_EQ(zevadar.Text(kLbNoteRun), kPrefix + std::string("Network shell."));
+    // After a pause the next key starts a new prefix, matched without regard to case.
+    Sleep(600);
+    zevadar.TypeChars(kCmbRun, "ns");
+    ASSERT_TRUE(WaitFor([&] { return zevadar.Selection(kCmbRun) == 3; }));
+    EXPECT_EQ(zevadar.Text(kLbNoteRun), kPrefix + std::string("Name lookup."));
+}
+
 }  // namespace
 }  // namespace zevadar::e2e
