@@ -9,11 +9,6 @@ UniqueFont CreateFontFromSpec(const FontSpec& fontSpec) {
                                   fontSpec.face));
 }
 
-COLORREF ToColorRef(std::uint32_t rgb) {
-    if (rgb == kWindowTextColour) return GetSysColor(COLOR_WINDOWTEXT);
-    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
 void Control::CreateFromSpec(HWND parent, const ControlSpec& row, const char* className,
                              DWORD style) {
     font_ = CreateFontFromSpec(row.font);

@@ -32,6 +32,5 @@ protected:
 };
 
 UniqueFont CreateFontFromSpec(const FontSpec& fontSpec);
-COLORREF ToColorRef(std::uint32_t rgb);
 
 }  // namespace zevadar::window

@@ -2,20 +2,11 @@
 
 #include <string>
 
+#include "window/markup/gdi_painter_win.h"
+
 namespace zevadar::window {
-namespace {
-
-std::string WindowText(HWND hwnd) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-}  // namespace
-
 void Label::Create(HWND parent, const ControlSpec& row) {
-    colour_ = ToColorRef(row.font.colour);
+    colour_ = markup::ToColorRef(row.font.colour);
     CreateFromSpec(parent, row, nullptr, 0);
     FitWidthToText();
 }

@@ -2,9 +2,8 @@
 // tab order, in creation order (the first lies lowest among the pictures and labels).
 #pragma once
 
-#include <cstdint>
-
 #include "window/control_ids.h"
+#include "window/markup/color.h"
 
 namespace zevadar::window {
 
@@ -18,17 +17,13 @@ enum class Kind {
     CheckBox,
 };
 
-// Colours are 0xRRGGBB; kWindowTextColour stands for the system's window-text colour.
-inline constexpr std::uint32_t kWindowTextColour = 0xFF000000;
-inline constexpr std::uint32_t kWhite = 0xFFFFFF;
-inline constexpr std::uint32_t kGray = 0x808080;
-inline constexpr std::uint32_t kNavy = 0x1E3262;
+inline constexpr markup::Color kNavy = markup::Color::Rgb(0x1E3262);
 
 struct FontSpec {
     const char* face = "Tahoma";
     int height = -11;  // negative: character height in pixels
     bool bold = false;
-    std::uint32_t colour = kWindowTextColour;
+    markup::Color colour = markup::Color::System(markup::kSystemWindowText);
 };
 
 struct ControlSpec {
@@ -44,13 +39,12 @@ struct ControlSpec {
 
 inline constexpr int kClientWidth = 530;
 inline constexpr int kClientHeight = 360;
-inline constexpr std::uint32_t kWindowColour = kWhite;
 
 inline constexpr FontSpec kFormFont{};
 inline constexpr FontSpec kCaptionFont{"Tahoma", -11, false, kNavy};
-inline constexpr FontSpec kWhiteFont{"Tahoma", -11, false, kWhite};
-inline constexpr FontSpec kNoteFont{"Tahoma", -11, false, kGray};
-inline constexpr FontSpec kTitleFont{"Verdana", -21, true, kWhite};
+inline constexpr FontSpec kWhiteFont{"Tahoma", -11, false, markup::kWhite};
+inline constexpr FontSpec kNoteFont{"Tahoma", -11, false, markup::kGray};
+inline constexpr FontSpec kTitleFont{"Verdana", -21, true, markup::kWhite};
 
 inline constexpr char kTitleMarkup[] = R"(<B>Dava<FONT color="#00000">ex</FONT> - Zevadar</B>)";
 inline constexpr char kVersionMarkup[] =

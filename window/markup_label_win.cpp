@@ -19,7 +19,7 @@ void MarkupLabel::Create(HWND parent, const ControlSpec& row) {
     args.bounds = {row.left, row.top, row.left + row.width, row.top + row.height};
     args.markup = row.text;
     args.font = {.face = row.font.face, .height = row.font.height, .bold = row.font.bold};
-    args.color = markup::Color::Rgb(row.font.colour);
+    args.color = row.font.colour;
     args.opaque = row.opaque;
     Create(args);
 }

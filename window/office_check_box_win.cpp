@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "window/markup/gdi_painter_win.h"
+
 namespace zevadar::window {
 namespace {
 
@@ -30,16 +32,14 @@ void DrawGlyph(HDC dc, bool checked, bool hot, bool pressed) {
 }  // namespace
 
 void OfficeCheckBox::Create(HWND parent, const ControlSpec& row) {
-    colour_ = ToColorRef(row.font.colour);
+    colour_ = markup::ToColorRef(row.font.colour);
     CreateFromSpec(parent, row, nullptr, 0);
 }
 
 void OfficeCheckBox::Paint(HDC dc) {
     PaintParentBackground(hwnd(), dc);
     DrawGlyph(dc, checked_, hot_, pressed_);
-    std::string caption(static_cast<size_t>(GetWindowTextLengthA(hwnd())) + 1, '\0');
-    caption.resize(static_cast<size_t>(
-        GetWindowTextA(hwnd(), caption.data(), static_cast<int>(caption.size()))));
+    const std::string caption = WindowText(hwnd());
     ScopedSelect selectFont(dc, font());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour_);

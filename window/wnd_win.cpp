@@ -129,4 +129,11 @@ void PaintParentBackground(HWND child, HDC dc) {
     SetViewportOrgEx(dc, old.x, old.y, nullptr);
 }
 
+std::string WindowText(HWND hwnd) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 }  // namespace zevadar::window

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace zevadar::window {
 
 struct WndCreateArgs {
@@ -57,6 +59,9 @@ private:
     HWND hwnd_ = nullptr;
     bool subclassed_ = false;
 };
+
+// A window's text: a control's caption, or a markup label's markup.
+std::string WindowText(HWND hwnd);
 
 // Runs paint(dc) for WM_PAINT (between BeginPaint and EndPaint) or WM_PRINTCLIENT (on its DC).
 template <typename Paint>

@@ -19,6 +19,7 @@ struct Color {
 
 // System colour indexes the engine itself uses (same values as the Windows COLOR_* constants).
 inline constexpr int kSystemWindow = 5;
+inline constexpr int kSystemWindowText = 8;
 inline constexpr int kSystemHighlight = 13;
 inline constexpr int kSystemHighlightText = 14;
 
